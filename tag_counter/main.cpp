@@ -24,8 +24,11 @@ readblock(void)
 		/* The last byte of room only tells a tab or the end from more. */
 		if ((n = textread(storing + len, INPUT_SIZE - len)) < 0)
 			die("cannot read standard input: %s", strerror(errno));
-		if (n == 0)
-			return;	/* the buffer is still zero past len */
+		if (n == 0) {
+			/* A text-mode read may leave raw bytes past what it returns. */
+			storing[len] = '\0';
+			return;
+		}
 		tab = (char *)memchr(storing + len, '\t', n);
 		if (tab != NULL) {
 			*tab = '\0';
