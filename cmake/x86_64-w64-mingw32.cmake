@@ -1,0 +1,4 @@
+# 64-bit Windows on x86-64: the same program, for testing under wine64.
+set(MINGW_TRIPLET x86_64-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
