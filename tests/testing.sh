@@ -65,6 +65,7 @@ check() {
 }
 
 finish() {
-	printf '%s: %d passed, %d failed\n' "$(basename "$0" .sh)" "$pass" "$fail"
+	printf '%s (%s): %d passed, %d failed\n' "$(basename "$0" .sh)" \
+	    "$(basename "${PROG[-1]}")" "$pass" "$fail"
 	[ "$fail" -eq 0 ]
 }
