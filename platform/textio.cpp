@@ -7,89 +7,89 @@
 
 enum { CR = '\r', LF = '\n', EOT = 0x1A };
 
-/* Raw input not yet handed out is in[pos..end); ended: no more is read. */
-static char in[16384];
-static int pos, end, ended;
+/*
+ * Input is read straight into the caller's buffer and translated there.
+ * A CR that ends a read is held back until the next byte shows whether it
+ * is half of a CR LF pair; ended: the end of input, or Ctrl-Z, was seen.
+ */
+static char held;
+static int isheld, ended;
 
 static int
 rawread(char *buf, int n)
 {
 	ssize_t r;
 
+	if (ended)
+		return 0;
 	do
 		r = read(0, buf, n);
 	while (r < 0 && errno == EINTR);
+	if (r == 0)
+		ended = 1;
 	return (int)r;
 }
 
-/* Refill in[] from fd 0, keeping `keep` bytes from pos at its start. */
+/* Translate buf[0..len) in place; return the bytes that are ready. */
 static int
-fill(int keep)
+translate(char *buf, int len)
 {
-	int r;
+	const char *cr = (const char *)memchr(buf, CR, len);
+	const char *eot = (const char *)memchr(buf, EOT, cr ? cr - buf : len);
+	int i, out;
 
-	memmove(in, in + pos, keep);
-	pos = 0;
-	end = keep;
-	if (ended)
-		return 0;
-	if ((r = rawread(in + keep, sizeof in - keep)) < 0)
-		return -1;
-	if (r == 0)
+	if (eot != NULL) {
 		ended = 1;
-	end += r;
-	return r;
-}
-
-/* First CR or Ctrl-Z in p[0..n), or p + n. */
-static const char *
-special(const char *p, int n)
-{
-	const char *cr = (const char *)memchr(p, CR, n);
-	const char *eot = (const char *)memchr(p, EOT, cr ? cr - p : n);
-
-	return eot ? eot : cr ? cr : p + n;
+		return eot - buf;
+	}
+	if (cr == NULL)
+		return len;
+	for (i = out = cr - buf; i < len; i++) {
+		if (buf[i] == EOT) {
+			ended = 1;
+			break;
+		}
+		if (buf[i] == CR && i + 1 == len && !ended) {
+			held = CR;
+			isheld = 1;
+			break;
+		}
+		if (buf[i] == CR && i + 1 < len && buf[i + 1] == LF)
+			i++;
+		buf[out++] = buf[i];
+	}
+	return out;
 }
 
 int
 textread(char *buf, int n)
 {
-	const char *s;
-	int out = 0, span;
+	int len, r;
 
-	while (out < n) {
-		if (pos == end) {
-			if (out > 0)
-				break;
-			if (fill(0) < 0)
+	do {
+		len = 0;
+		if (isheld) {
+			buf[len++] = held;
+			isheld = 0;
+		}
+		if (len == 1 && n == 1 && buf[0] == CR) {
+			/* No room to read behind it: look at one byte alone. */
+			if ((r = rawread(&held, 1)) < 0)
 				return -1;
-			if (pos == end)
-				break;
+			if (r == 1 && held == LF)
+				buf[0] = LF;
+			else
+				isheld = r;
+			return 1;
 		}
-		span = end - pos < n - out ? end - pos : n - out;
-		s = special(in + pos, span);
-		memcpy(buf + out, in + pos, s - (in + pos));
-		out += s - (in + pos);
-		pos = s - in;
-		if (pos == end || out == n)
-			continue;
-		if (in[pos] == EOT) {
-			ended = 1;
-			end = pos;
-			break;
-		}
-		/* A CR: is a LF next? Hand over what we have before waiting. */
-		if (pos + 1 == end) {
-			if (out > 0)
-				break;
-			if (fill(1) < 0)
+		if (len == 0 || buf[0] == CR) {
+			if ((r = rawread(buf + len, n - len)) < 0)
 				return -1;
+			len += r;
 		}
-		if (pos + 1 < end && in[pos + 1] == LF)
-			pos++;
-		buf[out++] = in[pos++];
-	}
-	return out;
+		len = translate(buf, len);
+	} while (len == 0 && isheld);
+	return len;
 }
 
 static int

@@ -61,6 +61,8 @@ TEST(TextRead, OneStream)
 	put(in, "\rz");
 	EXPECT_EQ(take(1), "\r") << "a CR, then not LF, with one byte of room";
 	EXPECT_EQ(take(), "z");
+	put(in, "\r\n");
+	EXPECT_EQ(take(1), "\n") << "CR LF, one byte of room";
 	put(in, "c\x1a" "d\r\n");
 	EXPECT_EQ(take(), "c") << "Ctrl-Z ends the input";
 	put(in, "more");
