@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # fuzz/run.sh SECONDS: fuzz tag_counter on arbitrary standard input with
 # AFL++, built with AddressSanitizer and UndefinedBehaviorSanitizer, starting
-# from the seeds in fuzz/seeds. Exits 0 when nothing was found; otherwise
-# prints each input that crashed or hung the program and exits 1.
+# from the seeds in fuzz/seeds and the example page. Exits 0 when nothing was
+# found; otherwise prints each input that crashed or hung the program and
+# exits 1.
 #
 # Needs afl++ and clang (Debian: apt-get install afl++ clang).
 set -euo pipefail
@@ -23,8 +24,10 @@ export AFL_QUIET=1
 # Sanitizer reports abort, so the fuzzer sees them as crashes.
 export ASAN_OPTIONS=abort_on_error=1:symbolize=0:detect_leaks=0
 export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:symbolize=0
-rm -rf "$out"
-afl-fuzz -i fuzz/seeds -o "$out" -V "$seconds" -- "$build/tag_counter" > "$build/afl.log" 2>&1 ||
+rm -rf "$out" "$build/seeds"
+mkdir -p "$build/seeds"
+cp fuzz/seeds/* examples/* "$build/seeds"
+afl-fuzz -i "$build/seeds" -o "$out" -V "$seconds" -- "$build/tag_counter" > "$build/afl.log" 2>&1 ||
 	{ tail -20 "$build/afl.log"; exit 2; }
 
 stats=$out/default/fuzzer_stats

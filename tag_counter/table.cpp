@@ -1,6 +1,5 @@
 #include <errno.h>
 #include <stdint.h>
-#include <stdio.h>
 #include <string.h>
 
 #include "die.h"
@@ -63,8 +62,9 @@ incrementing(int entry)
 	array[entry]++;
 }
 
-/* The longest line: a name, " found: ", an int and the line feed. */
-enum { LINE_LEN = ROW_SIZE - 1 + 8 + 11 + 1 };
+static const char found[] = " found: ";
+/* The longest line: a name, found, an int and the line feed. */
+enum { LINE_LEN = ROW_SIZE - 1 + sizeof found - 1 + 11 + 1 };
 
 static void
 flush(const char *buf, int len)
@@ -77,7 +77,6 @@ flush(const char *buf, int len)
 static char *
 line(char *p, const char *name, int count)
 {
-	static const char found[] = " found: ";
 	char digits[11];
 	int n = 0;
 
