@@ -3,26 +3,26 @@
 # page renders cleanly with every section a reader looks for.
 # usage: install.sh CMAKE BUILD_DIR SOURCE_DIR
 cmake=$1 build=$2 src=$3
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-pass=0 fail=0
-ok() { if "$@"; then pass=$((pass + 1)); else fail=$((fail + 1)); echo "FAIL: $*"; fi; }
+# The command under test is the installed one, set once it is there.
+. "$(dirname "$0")/testing.sh" tag_counter
+prefix=$tmp/prefix
 
 "$cmake" --install "$build" --prefix "$prefix" > /dev/null
+PROG=("$prefix/bin/tag_counter")
 page=$prefix/share/man/man1/tag_counter.1
-ok test -x "$prefix/bin/tag_counter"
-ok test -f "$page"
-ok test "$("$prefix/bin/tag_counter" < "$src/examples/page.html" | head -1)" = $'!DOCTYPE found: 1\r'
+check "the program is installed" test -x "${PROG[0]}"
+check "the manual page is installed" test -f "$page"
+check "the installed program reports on the example page" \
+	test "$("${PROG[0]}" < "$src/examples/page.html" | head -1)" = $'!DOCTYPE found: 1\r'
 
 warnings=$(groff -ww -mandoc -Tutf8 -z "$page" 2>&1)
-ok test -z "$warnings"
+check "groff renders the page without warnings" test -z "$warnings"
 [ -z "$warnings" ] || echo "$warnings"
 if command -v man > /dev/null; then
-	text=$(MANWIDTH=80 man -l "$page" 2> "$prefix/man.err")
-	ok test ! -s "$prefix/man.err"
+	text=$(MANWIDTH=80 man -l "$page" 2> "$tmp/man.err")
+	check "man -l renders the page without complaint" test ! -s "$tmp/man.err"
 	for section in NAME SYNOPSIS DESCRIPTION LIMITS 'EXIT STATUS' EXAMPLES DIAGNOSTICS; do
-		ok grep -q "^$section\$" <<< "$text"
+		check "section $section" grep -q "^$section\$" <<< "$text"
 	done
 fi
-echo "install: $pass passed, $fail failed"
-[ $fail = 0 ]
+finish
