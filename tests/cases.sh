@@ -39,6 +39,14 @@ testing "a prefix is another name" "<abc><ab><a><ab>" \
 	"abc found: 1\r\nab found: 2\r\na found: 1\r\n"
 testing "closing tags change no count" "<a></a><a>" "a found: 2\r\n"
 testing "a 9-character name" "<abcdefghi><abcdefghi>" "abcdefghi found: 2\r\n"
+# Names are compared a word of eight characters at a time, then the rest.
+testing "alike in eight characters, not in the ninth" \
+	"<abcdefghi><abcdefghj><abcdefghi>" "abcdefghi found: 2\r\nabcdefghj found: 1\r\n"
+testing "eight and nine characters, the same start" \
+	"<abcdefgh><abcdefghi><abcdefgh><abcdefghi><abcdefghi>" \
+	"abcdefgh found: 2\r\nabcdefghi found: 3\r\n"
+testing "nine and eight characters, the same start" \
+	"<abcdefghi><abcdefgh>" "abcdefghi found: 1\r\nabcdefgh found: 1\r\n"
 testing "a % in a name is printed as it is" "<50%><%s%n%d>" \
 	"50% found: 1\r\n%s%n%d found: 1\r\n"
 testing "one name 100 times" "$(rep '<p>' 100)" "p found: 100\r\n"
