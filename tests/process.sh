@@ -4,7 +4,7 @@
 . "$(dirname "$0")/testing.sh"
 
 args() {
-	printf '<a><b><a>' | "${PROG[@]}" --help -x "<c>" > "$tmp/args" 2>&1 &&
+	printf '<a><b><a>' | run --help -x "<c>" > "$tmp/args" 2>&1 &&
 	    [ "$(cat "$tmp/args")" = "$(printf 'a found: 2\r\nb found: 1\r')" ]
 }
 check "arguments are ignored" args
@@ -26,9 +26,9 @@ check "report at the tab while the pipe stays open" prompt
 fails() {
 	local status
 	if [ "$2" = - ]; then
-		"${PROG[@]}" < "$1" >&- 2> "$tmp/err"
+		run < "$1" >&- 2> "$tmp/err"
 	else
-		"${PROG[@]}" < "$1" > "$2" 2> "$tmp/err"
+		run < "$1" > "$2" 2> "$tmp/err"
 	fi
 	status=$?
 	[ $status = 1 ] && tr -d '\r' < "$tmp/err" | grep -q "^tag_counter: $3: [^ ]" ||
@@ -43,7 +43,7 @@ check "standard output closed" fails "$tmp/page" - "cannot write the report"
 
 # Nothing to report: nothing is written, so nothing can fail.
 empty() {
-	printf '</p>' | "${PROG[@]}" > /dev/full 2> "$tmp/err" && test ! -s "$tmp/err"
+	printf '</p>' | run > /dev/full 2> "$tmp/err" && test ! -s "$tmp/err"
 }
 check "an empty report on a full disk" empty
 

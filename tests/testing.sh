@@ -6,7 +6,8 @@
 # byte for byte; STATUS defaults to 0; STDERR is the message standard
 # error must hold after "tag_counter: ", or nothing. End with `finish`.
 #
-# ERR_EOL is the line end expected on standard error (\n; \r\n on Windows).
+# ERR_EOL is the line end expected on standard error (\n; \r\n on Windows);
+# PLATFORM names where the command runs, for the summary line.
 
 PROG=("$@")
 [ ${#PROG[@]} -gt 0 ] || { echo "usage: $0 command [arg ...]" >&2; exit 2; }
@@ -15,6 +16,11 @@ pass=0
 fail=0
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+
+# run [ARG ...]: the command under test, stopped if it hangs.
+run() {
+	timeout 30 "${PROG[@]}" "$@"
+}
 
 # rep STRING N: STRING written N times.
 rep() {
@@ -37,7 +43,7 @@ testing() {
 	else
 		: > "$tmp/wanterr"
 	fi
-	"${PROG[@]}" < "$tmp/in" > "$tmp/out" 2> "$tmp/err"
+	run < "$tmp/in" > "$tmp/out" 2> "$tmp/err"
 	got=$?
 	if [ "$got" = "$status" ] && cmp -s "$tmp/out" "$tmp/want" &&
 	    cmp -s "$tmp/err" "$tmp/wanterr"; then
@@ -65,7 +71,7 @@ check() {
 }
 
 finish() {
-	printf '%s (%s): %d passed, %d failed\n' "$(basename "$0" .sh)" \
-	    "$(basename "${PROG[-1]}")" "$pass" "$fail"
+	printf '%s on %s (%s): %d passed, %d failed\n' "$(basename "$0" .sh)" \
+	    "${PLATFORM:-this machine}" "$(basename "${PROG[-1]}")" "$pass" "$fail"
 	[ "$fail" -eq 0 ]
 }
