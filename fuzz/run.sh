@@ -16,7 +16,7 @@ for tool in afl-fuzz afl-clang-fast++; do
 	command -v $tool >/dev/null || { echo "fuzz: $tool is not installed (apt-get install afl++ clang)" >&2; exit 2; }
 done
 CXX=afl-clang-fast++ cmake -S . -B "$build" -DTAG_COUNTER_SANITIZE=ON \
-	-DTAG_COUNTER_WINDOWS=OFF -DBUILD_TESTING=OFF >/dev/null
+	-DTAG_COUNTER_CROSS=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target tag_counter >/dev/null
 
 export AFL_NO_UI=1 AFL_SKIP_CPUFREQ=1 AFL_I_DONT_CARE_ABOUT_MISSING_CRASHES=1

@@ -1,18 +1,39 @@
 #!/usr/bin/env bash
-# The Windows executables, tested under Wine.
+# The cross builds, tested under Wine or qemu.
 #
-#	windows.sh start		start a wineserver for the tests and warm it up
-#	windows.sh stop			stop it
-#	windows.sh pe OBJDUMP EXE FORMAT	EXE is a console PE of FORMAT using only system DLLs
-#	windows.sh run EXE SCRIPT	run a test script on EXE, or skip (status 77)
-#					where this machine cannot run it
+#	cross.sh wine-start		start a wineserver for the tests and warm it up
+#	cross.sh wine-stop		stop it
+#	cross.sh format OBJDUMP EXE FORMAT
+#					EXE is of FORMAT; a Windows one is a console
+#					program using only system DLLs
+#	cross.sh run SCRIPT PROBE EXE RUNNER [ARG ...]
+#					run a test script on RUNNER ARG... EXE, once
+#					RUNNER has run PROBE; skip (status 77) where
+#					it cannot
 #
-# The environment gives WINE (the loader), WINESERVER and WINEPREFIX.
+# Wine's come from the environment: WINE (the loader), WINESERVER and
+# WINEPREFIX. KERNEL_PROBE=i386 first checks that the kernel runs 32-bit
+# x86 code at all.
 set -u
 here=$(dirname "$0")
 
+# Does the kernel run a static 32-bit x86 program (exit(0) by int 0x80)?
+i386() {
+	local dir status
+	dir=$(mktemp -d) || return 2
+	printf '.globl _start\n_start: movl $1, %%eax\n xorl %%ebx, %%ebx\n int $0x80\n' > "$dir/p.s"
+	if ! as --32 -o "$dir/p.o" "$dir/p.s" || ! ld -m elf_i386 -o "$dir/p" "$dir/p.o"; then
+		rm -rf "$dir"
+		return 2
+	fi
+	"$dir/p" 2> /dev/null
+	status=$?
+	rm -rf "$dir"
+	return $((status != 0))
+}
+
 case $1 in
-start)
+wine-start)
 	mkdir -p "$WINEPREFIX"
 	# Wine's helpers inherit the streams of whoever starts the server:
 	# keep them off the test's pipes. The first run creates the prefix.
@@ -21,35 +42,56 @@ start)
 	"$WINE" cmd /c exit < /dev/null > /dev/null 2>&1 ||
 		{ echo "wine does not start in $WINEPREFIX"; exit 1; }
 	;;
-stop)
+wine-stop)
 	"$WINESERVER" -k < /dev/null > /dev/null 2>&1
 	exit 0
 	;;
-pe)
+format)
 	objdump=$2 exe=$3 format=$4
 	head=$("$objdump" -p "$exe") || exit 1
 	grep -q "file format $format\$" <<< "$head" ||
 		{ echo "$exe: not $format: $(grep 'file format' <<< "$head")"; exit 1; }
-	grep -q 'Subsystem.*(Windows CUI)' <<< "$head" ||
-		{ echo "$exe: not a console program"; exit 1; }
-	dlls=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<< "$head")
-	foreign=$(grep -v -i -x -E 'kernel32\.dll|msvcrt\.dll' <<< "$dlls")
-	[ -z "$foreign" ] || { echo "$exe needs DLLs beyond the system's: $foreign"; exit 1; }
-	echo "$exe: $format console program; DLLs: $(echo $dlls)"
+	case $format in
+	pei-*)
+		grep -q 'Subsystem.*(Windows CUI)' <<< "$head" ||
+			{ echo "$exe: not a console program"; exit 1; }
+		dlls=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<< "$head")
+		foreign=$(grep -v -i -x -E 'kernel32\.dll|msvcrt\.dll' <<< "$dlls")
+		[ -z "$foreign" ] || { echo "$exe needs DLLs beyond the system's: $foreign"; exit 1; }
+		echo "$exe: $format console program; DLLs: $(echo $dlls)"
+		;;
+	*)
+		echo "$exe: $format"
+		;;
+	esac
 	;;
 run)
-	exe=$2 script=$3
-	# A probe: the smallest input must give its report.
-	got=$(printf '<a>' | WINEDEBUG= "$WINE" "$exe" 2> "$WINEPREFIX/probe.err" | od -An -c)
-	if [ "$got" != "$(printf 'a found: 1\r\n' | od -An -c)" ]; then
-		echo "skipped: $exe does not run on this machine ($(uname -m), $(getconf LONG_BIT)-bit)"
-		sed 's/^/  wine: /' "$WINEPREFIX/probe.err" | head -5
+	script=$2 probe=$3 exe=$4
+	shift 4
+	if [ "${KERNEL_PROBE:-}" = i386 ]; then
+		i386
+		case $? in
+		1)	echo "skipped: the kernel cannot run 32-bit x86 code ($(uname -sr))"
+			exit 77 ;;
+		2)	echo "skipped: as and ld cannot build the 32-bit x86 probe"
+			exit 77 ;;
+		esac
+	fi
+	# Whatever stops the probe stops every program there; the program
+	# under test is not part of it.
+	err=$(mktemp)
+	got=$(timeout 60 "$@" "$probe" < /dev/null 2> "$err" | tr -d '\r')
+	if [ "$got" != probe ]; then
+		echo "skipped: $(basename "$1") does not run the trivial program $probe"
+		head -5 "$err" | sed 's/^/  /'
+		rm -f "$err"
 		exit 77
 	fi
-	ERR_EOL='\r\n' exec bash "$here/$script" "$WINE" "$exe"
+	rm -f "$err"
+	exec bash "$here/$script" "$@" "$exe"
 	;;
 *)
-	echo "usage: $0 start|stop|pe|run ..." >&2
+	echo "usage: $0 wine-start|wine-stop|format|run ..." >&2
 	exit 2
 	;;
 esac
