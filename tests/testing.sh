@@ -7,7 +7,8 @@
 # error must hold after "tag_counter: ", or nothing. End with `finish`.
 #
 # ERR_EOL is the line end expected on standard error (\n; \r\n on Windows);
-# PLATFORM names where the command runs, for the summary line.
+# PLATFORM names where the command runs, and TABLE the table (the script's
+# name unless set), for the summary line.
 
 PROG=("$@")
 [ ${#PROG[@]} -gt 0 ] || { echo "usage: $0 command [arg ...]" >&2; exit 2; }
@@ -71,7 +72,7 @@ check() {
 }
 
 finish() {
-	printf '%s on %s (%s): %d passed, %d failed\n' "$(basename "$0" .sh)" \
+	printf '%s on %s (%s): %d passed, %d failed\n' "${TABLE:-$(basename "$0" .sh)}" \
 	    "${PLATFORM:-this machine}" "$(basename "${PROG[-1]}")" "$pass" "$fail"
 	[ "$fail" -eq 0 ]
 }
