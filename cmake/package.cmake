@@ -41,7 +41,7 @@ function(gzip_file source name)
     COMMAND ${CMAKE_COMMAND} -E copy ${source} ${out}
     COMMAND ${GZIP} -9nf ${out}
     DEPENDS ${source} VERBATIM)
-  add_custom_target(${name}.gz ALL DEPENDS ${out}.gz)
+  add_custom_target(gzip_${name} ALL DEPENDS ${out}.gz)
 endfunction()
 gzip_file(${src}/man/tag_counter.1 tag_counter.1)
 gzip_file(${src}/packaging/changelog changelog)
