@@ -23,11 +23,15 @@ run() {
 	timeout 30 "${PROG[@]}" "$@"
 }
 
-# rep STRING N: STRING written N times.
+# rep STRING N: STRING written N times (by doubling: N may be millions).
 rep() {
-	local s= i
-	for ((i = 0; i < $2; i++)); do s+=$1; done
-	printf '%s' "$s"
+	local s=$1 n=$2 out=
+	while ((n > 0)); do
+		((n & 1)) && out+=$s
+		s+=$s
+		n=$((n >> 1))
+	done
+	printf '%s' "$out"
 }
 
 show() {
