@@ -48,10 +48,11 @@ gzip_file(${src}/packaging/changelog changelog)
 
 # Debian's machine-readable copyright file, with the licence's terms.
 file(READ ${src}/LICENSE licence)
-string(REGEX REPLACE "^.*Copyright \\(c\\) ([0-9]+) ([^\n]*)\n\n" "" terms "${licence}")
-string(REGEX MATCH "Copyright \\(c\\) ([0-9]+) ([^\n]*)" holder "${licence}")
+set(holder "Copyright \\(c\\) ([0-9]+) ([^\n]*)")
+string(REGEX MATCH "${holder}" line "${licence}")
 set(year ${CMAKE_MATCH_1})
 set(who ${CMAKE_MATCH_2})
+string(REGEX REPLACE "^.*${holder}\n\n" "" terms "${licence}")
 string(STRIP "${terms}" terms)
 string(REPLACE "\n\n" "\n.\n" terms "${terms}")
 string(REPLACE "\n" "\n " terms "${terms}")
