@@ -12,25 +12,10 @@
 #					it cannot
 #
 # Wine's come from the environment: WINE (the loader), WINESERVER and
-# WINEPREFIX. KERNEL_PROBE=i386 first checks that the kernel runs 32-bit
-# x86 code at all.
+# WINEPREFIX. KERNEL_PROBE=i386 first checks that the machine runs 32-bit
+# x86 code at all (tests/i386.sh).
 set -u
 here=$(dirname "$0")
-
-# Does the kernel run a static 32-bit x86 program (exit(0) by int 0x80)?
-i386() {
-	local dir status
-	dir=$(mktemp -d) || return 2
-	printf '.globl _start\n_start: movl $1, %%eax\n xorl %%ebx, %%ebx\n int $0x80\n' > "$dir/p.s"
-	if ! as --32 -o "$dir/p.o" "$dir/p.s" || ! ld -m elf_i386 -o "$dir/p" "$dir/p.o"; then
-		rm -rf "$dir"
-		return 2
-	fi
-	"$dir/p" 2> /dev/null
-	status=$?
-	rm -rf "$dir"
-	return $((status != 0))
-}
 
 case $1 in
 wine-start)
@@ -69,9 +54,10 @@ run)
 	script=$2 probe=$3 exe=$4
 	shift 4
 	if [ "${KERNEL_PROBE:-}" = i386 ]; then
-		i386
+		bash "$here/i386.sh" probe
 		case $? in
-		1)	echo "skipped: the kernel cannot run 32-bit x86 code ($(uname -sr))"
+		1)	echo "skipped: this machine cannot run 32-bit x86 code ($(uname -sr));" \
+			    "tests/i386.sh setup makes it able to"
 			exit 77 ;;
 		2)	echo "skipped: as and ld cannot build the 32-bit x86 probe"
 			exit 77 ;;
