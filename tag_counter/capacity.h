@@ -16,9 +16,16 @@
 #define ROW_SIZE 10		/* a name and its NUL */
 #endif
 
+/* Not a capacity: tables of up to this many rows are searched entry by
+ * entry; larger ones through a hashed index (table.cpp). */
+#ifndef LINEAR_ROWS
+#define LINEAR_ROWS 100
+#endif
+
 static_assert(INPUT_SIZE >= 2 && INPUT_SIZE <= 1 << 30, "INPUT_SIZE out of range");
 static_assert(TABLE_ROWS >= 1 && TABLE_ROWS <= 1 << 20, "TABLE_ROWS out of range");
 static_assert(SCRATCH_ROWS >= 1 && SCRATCH_ROWS <= 1 << 20, "SCRATCH_ROWS out of range");
 static_assert(ROW_SIZE >= 2 && ROW_SIZE <= 1 << 10, "ROW_SIZE out of range");
+static_assert(LINEAR_ROWS >= 0, "LINEAR_ROWS out of range");
 
 #endif

@@ -11,6 +11,7 @@ static int array[TABLE_ROWS];	/* array[r]: the count of entry r */
 int counter;
 int variable;
 
+#if TABLE_ROWS <= LINEAR_ROWS
 /* Rows are zero past their names, so names compare as whole rows; the
  * first word of a row settles nearly every comparison. */
 enum { WORD = ROW_SIZE < 8 ? ROW_SIZE : 8 };
@@ -40,6 +41,55 @@ checking(const char *name)
 	return -1;
 }
 
+static void
+indexing(int)
+{
+}
+#else
+static int slots[SLOTS];	/* an entry's index + 1, or 0: free */
+
+int
+home(const char *name, int *len)
+{
+	uint32_t h = 2166136261u;	/* FNV-1a, its high bits folded in */
+	int i;
+
+	for (i = 0; i < ROW_SIZE && name[i] != '\0'; i++)
+		h = (h ^ (unsigned char)name[i]) * 16777619u;
+	*len = i;
+	return (h ^ h >> 16) & (SLOTS - 1);
+}
+
+int
+checking(const char *name)
+{
+	int len, s, e;
+
+	if (name[0] == '\0')
+		return -5;
+	s = home(name, &len);
+	if (len == ROW_SIZE)
+		return -1;	/* too long to be in the table */
+	while ((e = slots[s]) != 0) {
+		if (memcmp(tags[e - 1], name, len + 1) == 0)
+			return e - 1;
+		s = (s + 1) & (SLOTS - 1);
+	}
+	return -1;
+}
+
+/* Put entry r, just added, into the index. */
+static void
+indexing(int r)
+{
+	int len, s = home(tags[r], &len);
+
+	while (slots[s] != 0)
+		s = (s + 1) & (SLOTS - 1);
+	slots[s] = r + 1;
+}
+#endif
+
 void
 adding(const char *name)
 {
@@ -51,6 +101,7 @@ adding(const char *name)
 	 * let a longer name reach the next row. */
 	for (i = 0; i < ROW_SIZE - 1 && name[i] != '\0'; i++)
 		tags[variable][i] = name[i];
+	indexing(variable);
 	array[variable]++;
 	variable++;
 	counter++;
