@@ -2,6 +2,7 @@
 #include <errno.h>
 #include <string.h>
 
+#include "bulk.h"
 #include "capacity.h"
 #include "die.h"
 #include "scan.h"
@@ -20,6 +21,8 @@ readblock(void)
 	char *tab;
 	int len = 0, n;
 
+	if (INPUT_SIZE > BULK_FROM)
+		bulk(storing + BULK_FROM, INPUT_SIZE - BULK_FROM);
 	while (len < INPUT_SIZE) {
 		/* The last byte of room only tells a tab or the end from more. */
 		if ((n = textread(storing + len, INPUT_SIZE - len)) < 0)

@@ -1,5 +1,6 @@
 #include <string.h>
 
+#include "bulk.h"
 #include "die.h"
 #include "scan.h"
 #include "table.h"
@@ -7,16 +8,22 @@
 char tempArr[SCRATCH_ROWS][ROW_SIZE];
 int anotherVar;
 
+/* ">", space, "/" and line feed end a name, and so does the NUL that ends
+ * the text; all are below 64, so one mask tells them. */
+static const unsigned long long ENDS = 1ull << '>' | 1ull << ' ' | 1ull << '/' |
+	1ull << '\n' | 1ull << '\0';
+
 static int
-terminator(char c)
+ends(char c)
 {
-	return c == '>' || c == ' ' || c == '/' || c == '\n';
+	return (unsigned char)c < 64 && (ENDS >> (unsigned char)c & 1);
 }
 
 /* Copy the name that starts at text[i] into its own scratch row; return
- * the index of the terminator that ends it, or len if the text does. */
+ * the index of the terminator that ends it, or of the NUL that ends the
+ * text. */
 static int
-name(const char *text, int i, int len)
+name(const char *text, int i)
 {
 	char *row;
 	int col = 0;
@@ -24,7 +31,7 @@ name(const char *text, int i, int len)
 	if (anotherVar == SCRATCH_ROWS)
 		die("more than %d tags", SCRATCH_ROWS);
 	row = tempArr[anotherVar];
-	for (; i < len && !terminator(text[i]); i++) {
+	for (; !ends(text[i]); i++) {
 		if (col == ROW_SIZE - 1)
 			die("tag name longer than %d characters", ROW_SIZE - 1);
 		row[col++] = text[i];
@@ -50,12 +57,14 @@ finding(const char *text)
 	int i, end, len;
 
 	len = strlen(text);
+	if ((long)SCRATCH_ROWS * ROW_SIZE > BULK_FROM)
+		bulk(tempArr[0] + BULK_FROM, (long)SCRATCH_ROWS * ROW_SIZE - BULK_FROM);
 	for (i = 0; i < len; i++) {
 		lt = (const char *)memchr(text + i, '<', len - i);
 		if (lt == NULL)
 			break;
 		i = lt - text;
-		end = name(text, i + 1, len);
+		end = name(text, i + 1);
 		tally(tempArr[anotherVar]);
 		anotherVar++;
 		/* After a terminator the walk goes on past it; a name that

@@ -60,6 +60,18 @@ home(const char *name, int *len)
 	return (h ^ h >> 16) & (SLOTS - 1);
 }
 
+/* Does row hold name, of len characters? Most rows differ at once. */
+static int
+same(const char *row, const char *name, int len)
+{
+	int i;
+
+	for (i = 0; i < len; i++)
+		if (row[i] != name[i])
+			return 0;
+	return row[len] == '\0';
+}
+
 int
 checking(const char *name)
 {
@@ -70,11 +82,9 @@ checking(const char *name)
 	s = home(name, &len);
 	if (len == ROW_SIZE)
 		return -1;	/* too long to be in the table */
-	while ((e = slots[s]) != 0) {
-		if (memcmp(tags[e - 1], name, len + 1) == 0)
+	for (; (e = slots[s]) != 0; s = (s + 1) & (SLOTS - 1))
+		if (same(tags[e - 1], name, len))
 			return e - 1;
-		s = (s + 1) & (SLOTS - 1);
-	}
 	return -1;
 }
 
