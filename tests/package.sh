@@ -36,7 +36,8 @@ fi
 
 dpkg-deb -c "$deb" | awk '{ print $6 }' > "$tmp/files"
 for f in ./usr/bin/tag_counter ./usr/share/man/man1/tag_counter.1.gz \
-    ./usr/share/doc/tag-counter/copyright ./usr/share/doc/tag-counter/changelog.gz; do
+    ./usr/share/doc/tag-counter/copyright ./usr/share/doc/tag-counter/changelog.gz \
+    ./usr/share/doc/tag-counter/examples/sum-reports.awk; do
 	check "the .deb holds $f" grep -q -x "$f" "$tmp/files"
 done
 dpkg-deb -x "$deb" "$tmp/root"
