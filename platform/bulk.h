@@ -10,7 +10,7 @@
 
 /* Storage below this many bytes is faulted in page by page, as ever, so
  * that a small run pays nothing for large pieces it does not fill. */
-enum { BULK_FROM = 1 << 20 };
+enum { BULK_FROM = 256 << 10 };
 
 #ifdef _WIN32
 static inline void bulk(void *, long) {}

@@ -21,6 +21,8 @@ readblock(void)
 	char *tab;
 	int len = 0, n;
 
+	/* One read may fill the whole buffer: past BULK_FROM bytes, have it
+	 * faulted in in large pieces before any. */
 	if (INPUT_SIZE > BULK_FROM)
 		bulk(storing + BULK_FROM, INPUT_SIZE - BULK_FROM);
 	while (len < INPUT_SIZE) {

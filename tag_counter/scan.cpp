@@ -30,6 +30,10 @@ name(const char *text, int i)
 
 	if (anotherVar == SCRATCH_ROWS)
 		die("more than %d tags", SCRATCH_ROWS);
+	/* Rows are taken in order: once they pass BULK_FROM bytes, fault the
+	 * rest in in large pieces. */
+	if ((long)SCRATCH_ROWS * ROW_SIZE > BULK_FROM && anotherVar == BULK_FROM / ROW_SIZE)
+		bulk(tempArr[anotherVar], (long)(SCRATCH_ROWS - anotherVar) * ROW_SIZE);
 	row = tempArr[anotherVar];
 	for (; !ends(text[i]); i++) {
 		if (col == ROW_SIZE - 1)
@@ -57,8 +61,6 @@ finding(const char *text)
 	int i, end, len;
 
 	len = strlen(text);
-	if ((long)SCRATCH_ROWS * ROW_SIZE > BULK_FROM)
-		bulk(tempArr[0] + BULK_FROM, (long)SCRATCH_ROWS * ROW_SIZE - BULK_FROM);
 	for (i = 0; i < len; i++) {
 		lt = (const char *)memchr(text + i, '<', len - i);
 		if (lt == NULL)
