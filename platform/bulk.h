@@ -19,4 +19,13 @@ static inline void bulk(void *, long) {}
 void bulk(void *p, long n);
 #endif
 
+/* Rows of size bytes, taken in order from rows[0] to rows[total - 1]: once
+ * the next one, row used, is the first past BULK_FROM bytes, the rest. */
+static inline void
+bulkrows(char *rows, long used, long total, long size)
+{
+	if (total * size > BULK_FROM && used == BULK_FROM / size)
+		bulk(rows + used * size, (total - used) * size);
+}
+
 #endif

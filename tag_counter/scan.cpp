@@ -30,10 +30,7 @@ name(const char *text, int i)
 
 	if (anotherVar == SCRATCH_ROWS)
 		die("more than %d tags", SCRATCH_ROWS);
-	/* Rows are taken in order: once they pass BULK_FROM bytes, fault the
-	 * rest in in large pieces. */
-	if ((long)SCRATCH_ROWS * ROW_SIZE > BULK_FROM && anotherVar == BULK_FROM / ROW_SIZE)
-		bulk(tempArr[anotherVar], (long)(SCRATCH_ROWS - anotherVar) * ROW_SIZE);
+	bulkrows(tempArr[0], anotherVar, SCRATCH_ROWS, ROW_SIZE);
 	row = tempArr[anotherVar];
 	for (; !ends(text[i]); i++) {
 		if (col == ROW_SIZE - 1)

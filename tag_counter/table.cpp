@@ -108,10 +108,7 @@ adding(const char *name)
 
 	if (variable == TABLE_ROWS)
 		die("more than %d distinct tag names", TABLE_ROWS);
-	/* Rows are filled in order: once they pass BULK_FROM bytes, fault the
-	 * rest in in large pieces. */
-	if ((long)TABLE_ROWS * ROW_SIZE > BULK_FROM && variable == BULK_FROM / ROW_SIZE)
-		bulk(tags[variable], (long)(TABLE_ROWS - variable) * ROW_SIZE);
+	bulkrows(tags[0], variable, TABLE_ROWS, ROW_SIZE);
 	/* The scanner hands over at most ROW_SIZE - 1 characters; never
 	 * let a longer name reach the next row. */
 	for (i = 0; i < ROW_SIZE - 1 && name[i] != '\0'; i++)
