@@ -88,9 +88,16 @@ backports() {
 setup() {
 	local e interp major
 	e=$(entry)
-	if [ -z "$e" ] && probe; then
-		echo "i386: the kernel runs 32-bit x86 programs itself"
-		return 0
+	if probe; then
+		if [ -z "$e" ]; then
+			echo "i386: the kernel runs 32-bit x86 programs itself"
+			return 0
+		fi
+		interp=$(sed -n 's/^interpreter //p' "$e")
+		if [ "$(qemu_major "$interp")" -ge "$want_qemu" ] 2> /dev/null; then
+			echo "i386: 32-bit x86 programs run under $($interp --version | head -1)"
+			return 0
+		fi
 	fi
 	[ "$(id -u)" = 0 ] || { echo "i386: the kernel cannot run 32-bit x86 programs; run this as root to make it"; return 1; }
 
